@@ -27,7 +27,8 @@ Contour ArcToLines(const Otr& arc, float h);
 Contour ApproximateArcs(Contour contour, float h);
 
 // Vertex arrays of a contour: n start points and the last end point; each span must hold
-// contour.size() + 1 entries. Returns n, the index of the last vertex written.
+// contour.size() + 1 entries. Returns n, the index of the last vertex written (-1 for an
+// empty contour, which writes nothing).
 std::int32_t ContourToArrays(const Contour& contour, std::span<double> x, std::span<double> z,
                              std::span<std::uint8_t> marks);
 
