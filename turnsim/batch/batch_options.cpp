@@ -41,6 +41,10 @@ std::string BatchUsage() {
          "  --steps N            stop after N animation steps\n"
          "  --list FILE          write the profile listing of the cut profile to FILE\n"
          "  --summary-json FILE  write the summary as a JSON object to FILE\n"
+         "  --dxf FILE           write the cut profile as a DXF drawing to FILE (needs the\n"
+         "                       templates ddff1.ibm and ddff2.ibm in the working directory)\n"
+         "  --part-x             write the part's solid as \"aprox.x\" for the 3D viewer\n"
+         "  --scene              write the whole scene (part, tool, jaws, machine) as \"aprox.x\"\n"
          "  --quiet              no progress bar\n"
          "  --help               this text\n"
          "  --version            the program's version\n"
@@ -112,6 +116,14 @@ ParsedOptions ParseBatchOptions(const std::vector<std::string>& args) {
       if (!value(o.listFile) || o.listFile.empty()) {
         return fail("--list needs a file name");
       }
+    } else if (arg == "--dxf") {
+      if (!value(o.dxfFile) || o.dxfFile.empty()) {
+        return fail("--dxf needs a file name");
+      }
+    } else if (arg == "--part-x") {
+      o.partX = true;
+    } else if (arg == "--scene") {
+      o.scene = true;
     } else if (arg == "--summary-json") {
       if (!value(o.summaryJson) || o.summaryJson.empty()) {
         return fail("--summary-json needs a file name");
@@ -123,6 +135,9 @@ ParsedOptions ParseBatchOptions(const std::vector<std::string>& args) {
     } else {
       return fail("only one MODEL may be given");
     }
+  }
+  if (o.partX && o.scene) {
+    return fail("--part-x and --scene both write \"aprox.x\": give one of them");
   }
   if (o.model.empty() && !o.help && !o.version) {
     return fail("no MODEL given");

@@ -20,6 +20,9 @@ struct BatchOptions {
   std::optional<std::int64_t> steps;       // --steps N: stop after N animation steps
   std::string listFile;                    // --list FILE
   std::string summaryJson;                 // --summary-json FILE
+  std::string dxfFile;                     // --dxf FILE: the cut profile as a DXF drawing
+  bool partX = false;                      // --part-x: "aprox.x" with the part alone
+  bool scene = false;                      // --scene: "aprox.x" with the whole scene
   bool quiet = false;
   bool help = false;
   bool version = false;

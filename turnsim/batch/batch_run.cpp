@@ -9,7 +9,11 @@
 
 #include "turnsim/batch/progress_bar.h"
 #include "turnsim/export/atomic_file.h"
+#include "turnsim/export/export_error.h"
+#include "turnsim/export/gx_file.h"
+#include "turnsim/export/part_solid.h"
 #include "turnsim/export/profile_listing.h"
+#include "turnsim/export/scene_export.h"
 #include "turnsim/geometry/area.h"
 #include "turnsim/geometry/messages.h"
 #include "turnsim/simulation/simulation.h"
@@ -67,6 +71,49 @@ std::string JsonString(const std::string& text) {
 
 void PrintError(std::FILE* err, const std::string& text) {
   std::fprintf(err, "turnsim-batch: %s\n", text.c_str());
+}
+
+// The files asked for on the command line, from the cut profile of the run.
+void WriteOutputs(const BatchOptions& o, Simulation& sim) {
+  const bool needsCut = !o.dxfFile.empty() || o.partX || o.scene;
+  if (needsCut && !sim.CutDone) {
+    throw ExportError("no motion was executed, so there is no cut profile to export");
+  }
+  if (!o.listFile.empty()) {
+    ProfileWriter writer;
+    writer.SetProfile(sim.CutProfile);
+    WriteFileAtomically(o.listFile, [&writer](std::ostream& file) {
+      for (const std::string& line : ProfileListing(writer)) {
+        file << line << '\n';
+      }
+    });
+  }
+  if (!o.dxfFile.empty()) {
+    ProfileWriter writer;
+    writer.SetProfile(sim.CutProfile);
+    writer.WriteDxf(o.dxfFile);
+  }
+  if (o.partX) {
+    GXfile part(o.radialApprox, kShapePart);
+    if (!WritePartSolid(part, sim.CutProfile, o.lineApprox, 0)) {
+      throw ExportError("\"aprox.x\" could not be written");
+    }
+  }
+  if (o.scene) {
+    const std::size_t index = static_cast<std::size_t>(sim.MachineToolIndex);
+    const Machine* machine = index < sim.MachineTools.size() ? &sim.MachineTools[index] : nullptr;
+    ExportScene(SceneInputs{.cutProfile = sim.CutProfile,
+                            .tool = sim.Tool,
+                            .currentCommand = sim.CurrentCommand,
+                            .machine = machine,
+                            .machineToolChosen = sim.MachineToolChosen,
+                            .reference = sim.Reference(),
+                            .lineApprox = o.lineApprox,
+                            .radialApprox = o.radialApprox,
+                            .angleX = o.angleX,
+                            .angleY = o.angleY,
+                            .angleZ = o.angleZ});
+  }
 }
 
 } // namespace
@@ -162,15 +209,7 @@ int RunBatch(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
     summary.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 
-    if (!o.listFile.empty()) {
-      ProfileWriter writer;
-      writer.SetProfile(sim.CutProfile);
-      WriteFileAtomically(o.listFile, [&writer](std::ostream& file) {
-        for (const std::string& line : ProfileListing(writer)) {
-          file << line << '\n';
-        }
-      });
-    }
+    WriteOutputs(o, sim);
   } catch (const FatalExit& e) {
     if (bar) {
       bar->Finish();
