@@ -45,6 +45,7 @@ std::string BatchUsage() {
          "                       templates ddff1.ibm and ddff2.ibm in the working directory)\n"
          "  --part-x             write the part's solid as \"aprox.x\" for the 3D viewer\n"
          "  --scene              write the whole scene (part, tool, jaws, machine) as \"aprox.x\"\n"
+         "  --png FILE           write the 2D view after the run as a 790 x 468 PNG picture\n"
          "  --quiet              no progress bar\n"
          "  --help               this text\n"
          "  --version            the program's version\n"
@@ -119,6 +120,10 @@ ParsedOptions ParseBatchOptions(const std::vector<std::string>& args) {
     } else if (arg == "--dxf") {
       if (!value(o.dxfFile) || o.dxfFile.empty()) {
         return fail("--dxf needs a file name");
+      }
+    } else if (arg == "--png") {
+      if (!value(o.pngFile) || o.pngFile.empty()) {
+        return fail("--png needs a file name");
       }
     } else if (arg == "--part-x") {
       o.partX = true;

@@ -23,6 +23,7 @@ struct BatchOptions {
   std::string dxfFile;                     // --dxf FILE: the cut profile as a DXF drawing
   bool partX = false;                      // --part-x: "aprox.x" with the part alone
   bool scene = false;                      // --scene: "aprox.x" with the whole scene
+  std::string pngFile;                     // --png FILE: the full view after the run
   bool quiet = false;
   bool help = false;
   bool version = false;

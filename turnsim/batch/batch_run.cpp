@@ -4,9 +4,16 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+
+#include "turnsim/app/colors_config.h"
+#include "turnsim/app/view_profile.h"
 #include "turnsim/batch/progress_bar.h"
 #include "turnsim/export/atomic_file.h"
 #include "turnsim/export/export_error.h"
@@ -73,9 +80,31 @@ void PrintError(std::FILE* err, const std::string& text) {
   std::fprintf(err, "turnsim-batch: %s\n", text.c_str());
 }
 
+// The full view after the run, in the colours of colors.cfg when the working directory has one.
+void WritePng(const std::string& file, Simulation& sim) {
+  ViewColors colours;
+  if (std::filesystem::exists("colors.cfg")) {
+    LoadColors({}, colours, CurrentMessages());
+  }
+  QImage image;
+  ProfileView view;
+  if (!view.DrawFullView(image, sim, colours, 0)) {
+    throw ExportError("the view could not be drawn");
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) {
+    throw ExportError("the view could not be encoded as PNG");
+  }
+  WriteFileAtomically(file, [&bytes](std::ostream& out) {
+    out.write(bytes.constData(), static_cast<std::streamsize>(bytes.size()));
+  });
+}
+
 // The files asked for on the command line, from the cut profile of the run.
 void WriteOutputs(const BatchOptions& o, Simulation& sim) {
-  const bool needsCut = !o.dxfFile.empty() || o.partX || o.scene;
+  const bool needsCut = !o.dxfFile.empty() || o.partX || o.scene || !o.pngFile.empty();
   if (needsCut && !sim.CutDone) {
     throw ExportError("no motion was executed, so there is no cut profile to export");
   }
@@ -98,6 +127,9 @@ void WriteOutputs(const BatchOptions& o, Simulation& sim) {
     if (!WritePartSolid(part, sim.CutProfile, o.lineApprox, 0)) {
       throw ExportError("\"aprox.x\" could not be written");
     }
+  }
+  if (!o.pngFile.empty()) {
+    WritePng(o.pngFile, sim);
   }
   if (o.scene) {
     const std::size_t index = static_cast<std::size_t>(sim.MachineToolIndex);
