@@ -10,39 +10,22 @@
 
 #include "tests/export/golden.h"
 #include "turnsim/geometry/contour.h"
+#include "tests/support/elements.h"
 
 namespace turnsim::testing {
-
-inline Otr LineElement(float x1, float z1, float x2, float z2) {
-  Otr e;
-  e.type = kLine;
-  e.start = {x1, z1};
-  e.end = {x2, z2};
-  return e;
-}
-
-inline Otr ArcElement(XZPoint start, XZPoint end, XZPoint centre, float radius) {
-  Otr e;
-  e.type = kArc;
-  e.start = start;
-  e.end = end;
-  e.centre = centre;
-  e.radius = radius;
-  return e;
-}
 
 // A turned part from Z 0 down to Z -60, ending on the axis: a clockwise fillet (polar angle 270
 // to 180 about its centre), a counter-clockwise step (0 to 90) and a counter-clockwise corner
 // (90 to 180). Its least Z is -60 and its least X, 0, is only reached by the last end point.
 inline Contour SampleProfile() {
   Contour profile;
-  profile.push_back(LineElement(20, 0, 20, -10));
-  profile.push_back(ArcElement({20, -10}, {25, -15}, {25, -10}, 5));
-  profile.push_back(LineElement(25, -15, 25, -30));
-  profile.push_back(ArcElement({25, -30}, {30, -35}, {25, -35}, -5));
-  profile.push_back(LineElement(30, -35, 30, -50));
-  profile.push_back(ArcElement({30, -50}, {20, -60}, {20, -50}, -10));
-  profile.push_back(LineElement(20, -60, 0, -60));
+  profile.push_back(Line(20, 0, 20, -10));
+  profile.push_back(Arc({20, -10}, {25, -15}, {25, -10}, 5));
+  profile.push_back(Line(25, -15, 25, -30));
+  profile.push_back(Arc({25, -30}, {30, -35}, {25, -35}, -5));
+  profile.push_back(Line(30, -35, 30, -50));
+  profile.push_back(Arc({30, -50}, {20, -60}, {20, -50}, -10));
+  profile.push_back(Line(20, -60, 0, -60));
   profile[2].cutZone = 1;
   profile[6].spindle = 1;
   return profile;

@@ -19,9 +19,13 @@
 #include "turnsim/export/float_to_point.h"
 #include "turnsim/export/part_solid.h"
 #include "turnsim/geometry/messages.h"
+#include "tests/support/elements.h"
 
 namespace turnsim {
 namespace {
+
+using turnsim::testing::Line;
+using turnsim::testing::Arc;
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
@@ -212,14 +216,6 @@ TEST(GXfile, RefusalsShowTheirMessageAndKeepTheOldFile) {
   EXPECT_THROW(part.SetPoints(radii, axial, 2, flags), std::invalid_argument);
   const std::vector<double> broken{10.0, std::nan("")};
   EXPECT_THROW(part.SetPoints(broken, axial, 1, flags), std::invalid_argument);
-}
-
-Otr Line(float x1, float z1, float x2, float z2) {
-  Otr e;
-  e.type = kLine;
-  e.start = {x1, z1};
-  e.end = {x2, z2};
-  return e;
 }
 
 // The part as the 3D commands write it: a quarter arc of radius 10 becomes 4 lines at density

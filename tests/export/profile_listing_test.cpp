@@ -10,9 +10,9 @@
 namespace turnsim {
 namespace {
 
-using testing::ArcElement;
+using testing::Arc;
 using testing::ExpectMatchesGolden;
-using testing::LineElement;
+using testing::Line;
 using testing::SampleProfile;
 
 std::vector<std::string> Listing(Contour& profile) {
@@ -32,7 +32,7 @@ TEST(ProfileListing, ListsEveryElementInOrder) {
 
 // A line of the model that carries a centre from the file is listed with centre and radius 0.
 TEST(ProfileListing, LineOfTheModel) {
-  Contour profile{LineElement(20, 0, 20, -35.5f)};
+  Contour profile{Line(20, 0, 20, -35.5f)};
   profile[0].cutZone = 1;
   profile[0].centre = {4, 4};
   EXPECT_THAT(Listing(profile),
@@ -42,7 +42,7 @@ TEST(ProfileListing, LineOfTheModel) {
 }
 
 TEST(ProfileListing, NumbersAndMarks) {
-  Contour profile{ArcElement({0.25f, 0.0000005f}, {5, -2.5f}, {2.5f, 0}, -2.5f)};
+  Contour profile{Arc({0.25f, 0.0000005f}, {5, -2.5f}, {2.5f, 0}, -2.5f)};
   profile[0].type = 7;
   profile[0].spindle = 1;
   EXPECT_THAT(Listing(profile),

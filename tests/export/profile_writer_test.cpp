@@ -18,13 +18,13 @@ namespace turnsim {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ArcElement;
+using testing::Arc;
 using testing::DxfEntities;
 using testing::DxfExtents;
 using ::testing::ElementsAre;
 using ::testing::EndsWith;
 using testing::ExpectMatchesGolden;
-using testing::LineElement;
+using testing::Line;
 using testing::ReadWholeFile;
 using testing::SampleProfile;
 using testing::SampleTemplate;
@@ -80,18 +80,18 @@ TEST(ProfileWriter, DxfOfAProfileWithLinesAndArcs) {
 }
 
 TEST(ProfileWriter, ShiftsAProfileReachingNegativeZOnly) {
-  Contour negative{LineElement(10, -50, 10, -20), LineElement(10, -20, 0, -20)};
+  Contour negative{Line(10, -50, 10, -20), Line(10, -20, 0, -20)};
   EXPECT_THAT(DxfExtents(Dxf(negative)), ElementsAre("0", "0", "30", "10"));
   EXPECT_EQ(DxfEntities(Dxf(negative))[0].Value(10), "0");
 
-  Contour positive{LineElement(10, 5, 10, 40), LineElement(10, 40, 0, 40)};
+  Contour positive{Line(10, 5, 10, 40), Line(10, 40, 0, 40)};
   EXPECT_THAT(DxfExtents(Dxf(positive)), ElementsAre("5", "0", "40", "10"));
   EXPECT_EQ(DxfEntities(Dxf(positive))[0].Value(10), "5");
 }
 
 // ContourBounds leaves the last end point out; the drawing extents do not.
 TEST(ProfileWriter, ExtentsCoverTheLastEndPoint) {
-  Contour profile{LineElement(10, 0, 10, -20), LineElement(10, -20, 0, -35)};
+  Contour profile{Line(10, 0, 10, -20), Line(10, -20, 0, -35)};
   ProfileWriter writer(profile);
   EXPECT_FLOAT_EQ(writer.bounds().first.X, 10);
   EXPECT_FLOAT_EQ(writer.bounds().first.Z, -20);
@@ -101,7 +101,7 @@ TEST(ProfileWriter, ExtentsCoverTheLastEndPoint) {
 TEST(ProfileWriter, HandlesCountUpInHexadecimalFrom104) {
   Contour profile;
   for (int i = 0; i < 25; ++i) {
-    profile.push_back(LineElement(10, -static_cast<float>(i), 10, -static_cast<float>(i + 1)));
+    profile.push_back(Line(10, -static_cast<float>(i), 10, -static_cast<float>(i + 1)));
   }
   const auto entities = DxfEntities(Dxf(profile));
   ASSERT_EQ(entities.size(), 25u);
@@ -131,7 +131,7 @@ TEST(ProfileWriter, ArcAnglesRunCounterClockwise) {
       {"ccw 0 to 90", {10, 15}, {15, 10}, -5, "0", "90"},
   };
   for (const ArcCase& c : cases) {
-    Contour profile{ArcElement(c.start, c.end, {10, 10}, c.radius)};
+    Contour profile{Arc(c.start, c.end, {10, 10}, c.radius)};
     const auto entities = DxfEntities(Dxf(profile));
     ASSERT_EQ(entities.size(), 1u) << c.name;
     EXPECT_EQ(entities[0].type, "ARC") << c.name;
@@ -144,7 +144,7 @@ TEST(ProfileWriter, ArcAnglesRunCounterClockwise) {
 // Lines lose a centre or radius carried from the model file, in the caller's profile too; any
 // element that is not a line is an arc to the writer.
 TEST(ProfileWriter, SetProfileClearsTheArcFieldsOfLines) {
-  Contour profile{LineElement(10, 0, 10, -20), ArcElement({10, -20}, {0, -30}, {0, -20}, -10)};
+  Contour profile{Line(10, 0, 10, -20), Arc({10, -20}, {0, -30}, {0, -20}, -10)};
   profile[0].centre = {3, 4};
   profile[0].radius = 7;
   profile[1].type = 3;
@@ -159,8 +159,8 @@ TEST(ProfileWriter, SetProfileClearsTheArcFieldsOfLines) {
 
 // Three significant digits, the shorter of fixed and exponent notation, in any locale.
 TEST(ProfileWriter, NumbersHaveThreeSignificantDigits) {
-  Contour profile{LineElement(0.5f, 150, 1500, 123.456f),
-                  LineElement(1500, 123.456f, 12.345f, 0.0001234f)};
+  Contour profile{Line(0.5f, 150, 1500, 123.456f),
+                  Line(1500, 123.456f, 12.345f, 0.0001234f)};
   const auto entities = DxfEntities(Dxf(profile));
   EXPECT_EQ(entities[0].Value(10), "150");
   EXPECT_EQ(entities[0].Value(20), "0.5");
@@ -235,7 +235,7 @@ TEST(ProfileWriter, TemplateFailuresAreReportedAndKeepTheOldFile) {
 // Only complete lines of a template are copied: a last line without its line end is dropped.
 // Template lines may end in CR LF; the drawing has LF line ends throughout.
 TEST(ProfileWriter, TemplatesAreCopiedLineByLine) {
-  Contour profile{LineElement(10, 0, 0, 0)};
+  Contour profile{Line(10, 0, 0, 0)};
   const std::string header = SampleTemplate("ddff1.ibm");
   const std::string dxf = Dxf(profile, header + "TRAILING", "ENDSEC\r\n  0\r\nEOF");
   EXPECT_EQ(dxf.find("TRAILING"), std::string::npos);

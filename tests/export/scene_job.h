@@ -10,17 +10,9 @@
 #include "turnsim/geometry/machine.h"
 #include "turnsim/geometry/primitives.h"
 #include "turnsim/tooling/tool_library.h"
+#include "tests/support/elements.h"
 
 namespace turnsim::testing {
-
-inline Otr SceneLine(float x1, float z1, float x2, float z2, std::uint8_t spindle = 0) {
-  Otr e;
-  e.type = kLine;
-  e.start = {x1, z1};
-  e.end = {x2, z2};
-  e.spindle = spindle;
-  return e;
-}
 
 struct SceneJob {
   Contour profile;
@@ -40,8 +32,8 @@ struct SceneJob {
     corner.end = {10.0f, -15.0f};
     corner.centre = {10.0f, -20.0f};
     corner.radius = 5.0f;
-    profile = {SceneLine(0, -40, 15, -40, clamped ? 1 : 0), SceneLine(15, -40, 15, -20), corner,
-               SceneLine(10, -15, 10, 0), SceneLine(10, 0, 0, 0)};
+    profile = {Line(0, -40, 15, -40, clamped ? 1 : 0), Line(15, -40, 15, -20), corner,
+               Line(10, -15, 10, 0), Line(10, 0, 0, 0)};
     tool.LoadTool(2, SAMPLES_DIR);
     command.code = kCommandLine;
     command.start = {12.0f, 2.0f};

@@ -6,24 +6,13 @@
 
 #include "turnsim/geometry/area.h"
 #include "turnsim/geometry/number_text.h"
+#include "tests/support/elements.h"
 
 namespace turnsim {
 namespace {
 
-Otr Line(float x1, float z1, float x2, float z2) {
-  Otr e;
-  e.start = {x1, z1};
-  e.end = {x2, z2};
-  return e;
-}
-
-Otr Arc(XZPoint start, XZPoint end, XZPoint centre, float radius) {
-  Otr e = Line(start.X, start.Z, end.X, end.Z);
-  e.type = kArc;
-  e.centre = centre;
-  e.radius = radius;
-  return e;
-}
+using turnsim::testing::Line;
+using turnsim::testing::Arc;
 
 TEST(ProfileArea, StepsAndArcsOfBothDirections) {
   // A bar of radius 20 and length 50: up the left face, along, down the right face.

@@ -10,27 +10,13 @@
 #include <vector>
 
 #include "turnsim/geometry/primitives.h"
+#include "tests/support/elements.h"
 
 namespace turnsim {
 namespace {
 
-Otr Line(float x1, float z1, float x2, float z2) {
-  Otr e;
-  e.type = kLine;
-  e.start = {x1, z1};
-  e.end = {x2, z2};
-  return e;
-}
-
-Otr Arc(XZPoint start, XZPoint end, XZPoint centre, float radius) {
-  Otr e;
-  e.type = kArc;
-  e.start = start;
-  e.end = end;
-  e.centre = centre;
-  e.radius = radius;
-  return e;
-}
+using turnsim::testing::Line;
+using turnsim::testing::Arc;
 
 Otr PointRecord(float x, float z) {
   return Line(x, z, 0, 0);

@@ -10,30 +10,15 @@
 
 #include "tests/support/recording_messages.h"
 #include "turnsim/geometry/messages.h"
+#include "tests/support/elements.h"
 
 namespace turnsim {
 namespace {
 
+using turnsim::testing::Line;
+using turnsim::testing::Arc;
+
 using testing::RecordingMessages;
-
-Otr Line(float x1, float z1, float x2, float z2, std::uint8_t spindle = 0) {
-  Otr e;
-  e.type = kLine;
-  e.start = {x1, z1};
-  e.end = {x2, z2};
-  e.spindle = spindle;
-  return e;
-}
-
-Otr Arc(XZPoint start, XZPoint end, XZPoint centre, float radius) {
-  Otr e;
-  e.type = kArc;
-  e.start = start;
-  e.end = end;
-  e.centre = centre;
-  e.radius = radius;
-  return e;
-}
 
 struct HundredthsCase {
   double value;
