@@ -16,9 +16,9 @@ JobFolder::JobFolder(const char* job) : path_(dir_.path().toStdString()) {
     fs::copy_file(entry.path(), path_ / entry.path().filename());
   }
   for (const char* name : {"ddff1.ibm", "ddff2.ibm", "colors.~fg"}) {
-    fs::copy_file(samples / name, path_ / name);
+    fs::copy_file(samples / name, path_ / name, fs::copy_options::overwrite_existing);
   }
-  fs::copy_file(samples / "colors.~fg", path_ / "colors.cfg");
+  fs::copy_file(samples / "colors.~fg", path_ / "colors.cfg", fs::copy_options::overwrite_existing);
   previous_ = fs::current_path();
   fs::current_path(path_);
 }

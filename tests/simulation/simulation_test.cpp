@@ -78,7 +78,7 @@ TEST_F(SimulationTest, OpeningSetsReferenceValuesAndStatusTexts) {
 TEST_F(SimulationTest, SpeedTextsAndAProgramEndingWithANonMotion) {
   Open({{13, 0, 1, 0}, {23, 1, 0.25f, 0}, {6, 0, 0, 0}, {23, 2, 180, 0}, {23, 1, 0.3f, 0}});
   EXPECT_EQ(sim.AnimationStepRun(), kNonMotionExecuted);
-  EXPECT_EQ(status.texts[StatusPanel::Holder], "Holder: MTJNR 2525M16 ext 93 deg");
+  EXPECT_EQ(status.texts[StatusPanel::Holder], "Holder: MTGNR 2525M16 ext 90 deg");
   EXPECT_THAT(status.texts[StatusPanel::Cut], ::testing::StartsWith("Cut: "));
   EXPECT_EQ(status.texts[StatusPanel::Speed], "Cutting Speed:  Fast movement.");
   EXPECT_FALSE(sim.ToolContour.empty());
