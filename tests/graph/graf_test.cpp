@@ -63,3 +63,29 @@ TEST(Graf, EdgesStartAtTheHeldPieceAndCrossingsOfferTwoWays) {
 
 } // namespace
 } // namespace turnsim
+
+namespace turnsim {
+namespace {
+
+// The region's first element crosses the outside (X 10) exactly at its end (Z 20), before the
+// element that crosses it at Z 10. The crossing at the end stands in for the end point once
+// duplicates go, in the middle of the list; the pieces must still run in order along the
+// element: (10, 0) to (10, 10) to (10, 20), never back from (10, 20) to (10, 10).
+TEST(Graf, PiecesRunInOrderWhenACrossingLiesOnTheElementsEnd) {
+  const Contour profile{testing::Line({0, 0}, {10, 0}), testing::Line({10, 0}, {10, 20}),
+                        testing::Line({10, 20}, {0, 20})};
+  const Contour region{testing::Line({12, 20}, {8, 20}), testing::Line({8, 20}, {8, 10}),
+                       testing::Line({8, 10}, {12, 10}), testing::Line({12, 10}, {12, 20})};
+  GRAF graph(profile, region);
+  graph.GetResult(false);
+  const Contour& pieces = graph.WorkpiecePieces();
+  ASSERT_GE(pieces.size(), 3u);
+  for (std::size_t i = 1; i < pieces.size(); ++i) {
+    EXPECT_TRUE(SamePoint(pieces[i - 1].end, pieces[i].start)) << "piece " << i;
+  }
+  EXPECT_TRUE(SamePoint(pieces[1].end, {10, 10}));
+  EXPECT_TRUE(SamePoint(pieces[2].end, {10, 20}));
+}
+
+} // namespace
+} // namespace turnsim

@@ -93,10 +93,12 @@ void GRAF::SplitElement(const Otr& element, const Contour& against, bool workpie
     }
   }
 
-  // Nearest first from the element's start; the start stays first and the last two places are
-  // not compared with each other (the end is the farthest point of an element).
+  // Nearest first from the element's start, which stays first. Every place is sorted, the last
+  // two too: when a crossing lies on the element's end it is kept in the end's stead, wherever
+  // the crossings listed it, so the farthest point need not be last yet. A nearer point replaces
+  // the choice only when strictly nearer, so a list that ends with the end stays as it is.
   const int m = static_cast<int>(unique.size());
-  for (int i = 1; i <= m - 3; ++i) {
+  for (int i = 1; i <= m - 2; ++i) {
     int chosen = i;
     float chosenDistance = DistanceHundredths(unique[0], unique[i]);
     for (int j = i + 1; j < m; ++j) {
