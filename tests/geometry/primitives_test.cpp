@@ -203,6 +203,13 @@ TEST(IfInclude, LineUsesDistanceCountsAndArcUsesAngles) {
   EXPECT_TRUE(IfInclude(quarter, {0, 10}));
   EXPECT_FALSE(IfInclude(quarter, {-7.0710678f, 7.0710678f}));
   EXPECT_FALSE(IfInclude(quarter, {7.0710678f, -7.0710678f}));
+  // Points a few degrees from either end are on the arc: 3 degrees from its start and 2 from its
+  // end (the cosine of such a chord angle lies within a hundredth of 1).
+  const double d3 = 87 * M_PI / 180, d2 = 2 * M_PI / 180;
+  EXPECT_TRUE(IfInclude(quarter, {static_cast<float>(10 * std::sin(d3)),
+                                  static_cast<float>(10 * std::cos(d3))}));
+  EXPECT_TRUE(IfInclude(quarter, {static_cast<float>(10 * std::sin(d2)),
+                                  static_cast<float>(10 * std::cos(d2))}));
   // A half circle: any point of it passes, the far end too.
   const Otr half = Arc({10, 0}, {-10, 0}, {0, 0}, 10);
   EXPECT_TRUE(IfInclude(half, {0, 10}));

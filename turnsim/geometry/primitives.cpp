@@ -272,17 +272,13 @@ bool IfInclude(const Otr& element, XZPoint p) {
     // A zero-radius arc is a single point.
     return SamePoint(element.start, p) || SamePoint(element.end, p);
   }
-  // Angle at the centre for a chord whose cosine is snapped to +-1 within a hundredth.
-  auto snappedAngle = [r](double c) {
-    double q = (2 * r * r - c * c) / (2 * r * r);
-    if (ToHundredths(std::fabs(q)) == ToHundredths(1.0)) {
-      q = q < 0 ? -1.0 : 1.0;
-    }
-    return AcosDegrees(q);
-  };
+  // The angles at the centre of the chords start-end, start-P and end-P. A cosine that rounding
+  // pushed past +-1 counts as +-1. (Snapping every cosine within a hundredth of +-1 to +-1 would
+  // turn any angle below about 5 degrees into 0, so that points of the arc near its ends were
+  // judged off it.)
   const double alpha = ChordAngleDegrees(r, Distance(element.start, element.end));
-  const double beta = snappedAngle(Distance(element.start, p));
-  const double gamma = snappedAngle(Distance(element.end, p));
+  const double beta = ChordAngleDegrees(r, Distance(element.start, p));
+  const double gamma = ChordAngleDegrees(r, Distance(element.end, p));
   return ToHundredths(beta) + ToHundredths(gamma) == ToHundredths(alpha);
 }
 
