@@ -1,9 +1,12 @@
 // The colour dialog: seven colour buttons, "Save " and "Rectore Defaults".
 #include "turnsim/app/form_color.h"
 
+#include <cstdlib>
+
 #include <QColorDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "turnsim/app/view_colors.h"
@@ -82,8 +85,16 @@ std::int32_t& TFormColor::ColorOf(int which) {
 
 void TFormColor::ShowButtonColors() {
   for (int i = 0; i < static_cast<int>(kButtons.size()); ++i) {
-    QPalette palette = colorButtons_[i]->palette();
-    palette.setColor(QPalette::ButtonText, ToQColor(ColorOf(i)));
+    // The caption is written in its colour; a colour too close to the button's face would make
+    // it unreadable (a white background colour on a light button), so the face turns dark then.
+    QPalette palette = style()->standardPalette();
+    const QColor text = ToQColor(ColorOf(i));
+    const QColor face = palette.color(QPalette::Button);
+    if (std::abs(text.lightness() - face.lightness()) < 64) {
+      palette.setColor(QPalette::Button, face.lightness() > 127 ? QColor(64, 64, 64)
+                                                                : QColor(224, 224, 224));
+    }
+    palette.setColor(QPalette::ButtonText, text);
     colorButtons_[i]->setPalette(palette);
   }
 }
