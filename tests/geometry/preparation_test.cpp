@@ -9,19 +9,13 @@
 #include "turnsim/geometry/messages.h"
 #include "turnsim/geometry/primitives.h"
 #include "tests/support/elements.h"
+#include "tests/support/recording_messages.h"
 
 namespace turnsim {
 namespace {
 
 using turnsim::testing::Line;
 using turnsim::testing::Arc;
-
-class RecordingMessages : public Messages {
-public:
-  void Show(std::string_view text) override { shown.emplace_back(text); }
-  void Beep() override {}
-  std::vector<std::string> shown;
-};
 
 struct AlongCase {
   const char* name;
@@ -87,8 +81,7 @@ TEST(PrepareProfile, PassesSemicirclesAndReturnsTheProfileUnchanged) {
 // A radius too small for the chord counts as a semicircle; between polar angles 0 and 45 there
 // is no room for the midpoint on the vertical diameter (90 or 270), so the check fails.
 TEST(PrepareProfile, EndsTheProgramWhenTheMidpointCannotBePlaced) {
-  RecordingMessages sink;
-  MessagesScope scope(sink);
+  testing::RecordingMessages sink;
   const Contour profile{Arc({10, 20}, {17.071068f, 17.071068f}, {10, 10}, 3)};
   try {
     PrepareProfile(profile);
@@ -97,7 +90,7 @@ TEST(PrepareProfile, EndsTheProgramWhenTheMidpointCannotBePlaced) {
     EXPECT_STREQ(e.what(), "Split Circre: Can't select the point");
     EXPECT_EQ(e.code(), 1);
   }
-  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_TRUE(sink.texts.empty());
 }
 
 TEST(JoinRun, TakesTheFirstElementAndTheLastEnd) {
