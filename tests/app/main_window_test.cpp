@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
@@ -356,6 +358,33 @@ private slots:
     QVERIFY(!w.TimerGeom->isActive());
     QCOMPARE(w.StatusTextOf(3), QStringLiteral("Animation stoped."));
     QVERIFY(!w.findChild<QToolButton*>(QStringLiteral("ToolButton3"))->isChecked());
+  }
+
+  // A step that fails with a conversion error (a tool whose main angle is not a number) shows
+  // the error once and stops a running animation: the next tick would meet the same command.
+  void conversionErrorStopsTheAnimation() {
+    WindowFixture f;
+    TFTornis& w = *f.window;
+    const QString folder = QFileInfo(f.folder.Model()).absolutePath();
+    QFile lib(folder + "/inst.lib");
+    QVERIFY(lib.open(QIODevice::ReadOnly));
+    QByteArray text = lib.readAll();
+    lib.close();
+    const qsizetype at = text.indexOf("FI  ");
+    QVERIFY(at >= 0);
+    text.replace(at + 4, 2, "x9");
+    QVERIFY(lib.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    lib.write(text);
+    lib.close();
+    f.WriteProgram("1 13 0 0 1 0 0 0\n2 6 0 0 0 0 0 0\n");
+    f.Open();
+    w.RunStopanimation1Click();
+    w.TimerGeomTimer();
+    QCOMPARE(f.messages.Texts().size(), 1);
+    QVERIFY(!w.TimerGeom->isActive());
+    QCOMPARE(w.StatusTextOf(3), QStringLiteral("Animation stoped."));
+    QVERIFY(f.endCodes.empty());
+    QCOMPARE(w.Sim().CommandCursor, 0);
   }
 
   // A fatal error of the core shows its text and ends the process with its code; nothing runs

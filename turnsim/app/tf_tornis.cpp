@@ -180,7 +180,11 @@ void TFTornis::Guarded(const std::function<void()>& command) {
   } catch (const FatalExit& fatal) {
     Fatal(fatal);
   } catch (const std::exception& error) {
-    // The default error handler: conversion, file and export errors stop the command only.
+    // The default error handler: conversion, file and export errors stop the command only. A
+    // running animation stops too: its next tick would meet the same command and the same error.
+    if (TimerGeom->isActive()) {
+      StopAnimation();
+    }
     messages_.Error(QString::fromStdString(error.what()));
   }
 }

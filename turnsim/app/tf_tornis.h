@@ -109,6 +109,8 @@ protected:
 private:
   // Runs a command; what the core throws is shown, and FatalExit ends the process.
   void Guarded(const std::function<void()>& command);
+  // Stops the animation timer: "Animation stoped." and the Run/Stop button released.
+  void StopAnimation();
   void Fatal(const FatalExit& fatal);
   void End(int code);
   void DrawFullView(int zoomChange);

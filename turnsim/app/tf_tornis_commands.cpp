@@ -78,10 +78,14 @@ std::optional<int> TFTornis::AnimationStep() {
 void TFTornis::TimerGeomTimer() {
   const std::optional<int> result = AnimationStep();
   if (result == kNoCommandLeft) {
-    TimerGeom->stop();
-    StatusBar1->SetText(kAnimationPanel, Text("Animation stoped."));
-    menu_->ButtonRunStop->setChecked(false);
+    StopAnimation();
   }
+}
+
+void TFTornis::StopAnimation() {
+  TimerGeom->stop();
+  StatusBar1->SetText(kAnimationPanel, Text("Animation stoped."));
+  menu_->ButtonRunStop->setChecked(false);
 }
 
 void TFTornis::RunStopanimation1Click() {
