@@ -94,6 +94,8 @@ void Simulation::OpenModel(const std::string& path) {
 }
 
 void Simulation::Advance() {
+  // Every executed command advances the cursor once; a command that failed is not counted.
+  ++Counters.commands;
   ++CommandCursor;
   if (static_cast<std::size_t>(CommandCursor) >= CommandList.size()) {
     CommandsLeft = 0;
@@ -105,7 +107,6 @@ int Simulation::AnimationStepRun() {
     return kNoCommandLeft;
   }
   const CldataCommand k = CommandList[static_cast<std::size_t>(CommandCursor)];
-  ++Counters.commands;
   switch (k.code) {
   case kCommandToolChange: {
     const LoadedToolTitles titles =
